@@ -3,6 +3,8 @@
 // open; the target is not started; closing the form ends with exit code 0.
 #include "ToolFixture.h"
 
+#include <cstdlib>
+
 namespace {
 
 class FailureE2E : public ToolFixture {
@@ -124,4 +126,25 @@ TEST_F(FailureE2E, CaptionFollowsTheExecutableName)
         const Seen seen = RunIntoFailure(renamed, "http://a/");
         ExpectFailureShown(seen, "ファイルへのアクセスが拒否されました.", c.caption);
     }
+}
+
+// A full disk. The test's wrapper script makes the shortcut's name a link to
+// /dev/full, where every write fails with "no space": the open succeeds and
+// the write at the close fails (ERROR_DISK_FULL, 112).
+TEST_F(FailureE2E, DiskFull)
+{
+    const char* folder = std::getenv("SENDPAGE_DISK_FULL_DIR");
+    if (folder == nullptr) GTEST_SKIP() << "run through disk_full_test.sh";
+    RunningProgram run(ToolCommandLine(tool.ExePath(), "http://a/"), folder);
+    const HWND box = WaitForWindowOf(run.ProcessId(), "#32770", nullptr, 20000);
+    ASSERT_NE(box, nullptr);
+    const MessageBoxView view = ReadMessageBox(box);
+    EXPECT_EQ(view.text, "I/O エラー (112)");
+    EXPECT_EQ(view.caption, "sendpage");
+    PressOk(box);
+    const HWND form = WaitForWindowOf(run.ProcessId(), "TForm1", "Form1", 10000);
+    ASSERT_NE(form, nullptr);
+    ::PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(run.WaitForExit(10000));
+    EXPECT_EQ(run.ExitCode(), 0u);
 }
