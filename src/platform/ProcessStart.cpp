@@ -4,6 +4,9 @@
 
 #include <vector>
 
+// The start-up information the target gets is the plain 32-bit structure.
+static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOA) == 68);
+
 void StartProgramAndWaitForIdle(const std::string& commandLine, unsigned idleTimeoutMs)
 {
     STARTUPINFOA startup{};

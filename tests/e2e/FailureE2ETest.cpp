@@ -148,3 +148,30 @@ TEST_F(FailureE2E, DiskFull)
     EXPECT_TRUE(run.WaitForExit(10000));
     EXPECT_EQ(run.ExitCode(), 0u);
 }
+
+// A folder of fewer than 260 characters whose names are double-byte needs
+// more bytes than the 261-byte buffer holds: the tool reports the name as
+// too long instead of building a path from part of it.
+TEST_F(FailureE2E, CurrentDirectoryTooLongInBytes)
+{
+    UseStandInTarget();
+    std::string deep = workDir;
+    for (int level = 0; level < 3; ++level) {
+        deep += "\\" + std::string();
+        for (int i = 0; i < 50; ++i) deep += "ア";
+        ASSERT_TRUE(::CreateDirectoryA(deep.c_str(), nullptr)) << "cannot create a folder of " << deep.size() << " bytes";
+    }
+    ASSERT_GT(deep.size(), 261u);
+    RunningProgram run(ToolCommandLine(tool.ExePath(), "http://a/"), deep);
+    const HWND box = WaitForWindowOf(run.ProcessId(), "#32770", nullptr, 20000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ReadMessageBox(box).text, "I/O エラー (206)");
+    PressOk(box);
+    const HWND form = WaitForWindowOf(run.ProcessId(), "TForm1", "Form1", 10000);
+    ASSERT_NE(form, nullptr);
+    ::PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(run.WaitForExit(10000));
+    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_FALSE(TargetRan());
+    EXPECT_FALSE(FileExists(deep + "\\.url"));
+}
