@@ -18,10 +18,10 @@ protected:
 
     // Runs the tool into its failure, reads and dismisses the box, checks
     // the form, then closes it.
-    Seen RunIntoFailure(const ToolInstall& install, const std::string& arguments)
+    Seen RunIntoFailure(const ToolInstall& install, const std::string& arguments, const std::string& directory = {})
     {
         Seen seen;
-        RunningProgram run(ToolCommandLine(install.ExePath(), arguments), workDir);
+        RunningProgram run(ToolCommandLine(install.ExePath(), arguments), directory.empty() ? workDir : directory);
         const HWND box = WaitForWindowOf(run.ProcessId(), "#32770", nullptr, 20000);
         if (box == nullptr) {
             ADD_FAILURE() << "no message box";
@@ -135,18 +135,9 @@ TEST_F(FailureE2E, DiskFull)
 {
     const char* folder = std::getenv("SENDPAGE_DISK_FULL_DIR");
     if (folder == nullptr) GTEST_SKIP() << "run through disk_full_test.sh";
-    RunningProgram run(ToolCommandLine(tool.ExePath(), "http://a/"), folder);
-    const HWND box = WaitForWindowOf(run.ProcessId(), "#32770", nullptr, 20000);
-    ASSERT_NE(box, nullptr);
-    const MessageBoxView view = ReadMessageBox(box);
-    EXPECT_EQ(view.text, "I/O エラー (112)");
-    EXPECT_EQ(view.caption, "sendpage");
-    PressOk(box);
-    const HWND form = WaitForWindowOf(run.ProcessId(), "TForm1", "Form1", 10000);
-    ASSERT_NE(form, nullptr);
-    ::PostMessageA(form, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(run.WaitForExit(10000));
-    EXPECT_EQ(run.ExitCode(), 0u);
+    UseStandInTarget();
+    const Seen seen = RunIntoFailure(tool, "http://a/", folder);
+    ExpectFailureShown(seen, "I/O エラー (112)");
 }
 
 // A folder of fewer than 260 characters whose names are double-byte needs
@@ -157,21 +148,12 @@ TEST_F(FailureE2E, CurrentDirectoryTooLongInBytes)
     UseStandInTarget();
     std::string deep = workDir;
     for (int level = 0; level < 3; ++level) {
-        deep += "\\" + std::string();
+        deep += "\\";
         for (int i = 0; i < 50; ++i) deep += "ア";
         ASSERT_TRUE(::CreateDirectoryA(deep.c_str(), nullptr)) << "cannot create a folder of " << deep.size() << " bytes";
     }
     ASSERT_GT(deep.size(), 261u);
-    RunningProgram run(ToolCommandLine(tool.ExePath(), "http://a/"), deep);
-    const HWND box = WaitForWindowOf(run.ProcessId(), "#32770", nullptr, 20000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(ReadMessageBox(box).text, "I/O エラー (206)");
-    PressOk(box);
-    const HWND form = WaitForWindowOf(run.ProcessId(), "TForm1", "Form1", 10000);
-    ASSERT_NE(form, nullptr);
-    ::PostMessageA(form, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(run.WaitForExit(10000));
-    EXPECT_EQ(run.ExitCode(), 0u);
-    EXPECT_FALSE(TargetRan());
+    const Seen seen = RunIntoFailure(tool, "http://a/", deep);
+    ExpectFailureShown(seen, "I/O エラー (206)");
     EXPECT_FALSE(FileExists(deep + "\\.url"));
 }
