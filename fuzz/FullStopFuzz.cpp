@@ -9,7 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzInput in(data, size);
     const LeadByteSet leads = fuzzing::ChooseLeadBytes(in);
-    const unsigned errorCode = in.Byte() | (in.Byte() << 8u);
+    const unsigned low = in.Byte();
+    const unsigned errorCode = low | (in.Byte() << 8u);
     const std::string message = in.Rest();
 
     fuzzing::ExpectSame("WithFullStop", WithFullStop(message, leads), model::WithFullStop(message, leads));

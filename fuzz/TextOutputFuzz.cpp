@@ -115,7 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput in(data, size);
     FailurePlan plan;
     plan.createError = ErrorNumber(in.Byte());
-    plan.writeFailures = in.Byte() | (in.Byte() << 8u);
+    const unsigned firstWrites = in.Byte();
+    plan.writeFailures = firstWrites | (in.Byte() << 8u);
     plan.writeError = ErrorNumber(in.Byte() | 4u); // never 0
     plan.closeError = ErrorNumber(in.Byte());
 
