@@ -1,6 +1,6 @@
 #include "ErrorText.h"
 
-#include <cstdio>
+#include <string>
 
 // Shift-JIS bytes, written out so that they do not depend on the
 // compiler's execution character set.
@@ -15,12 +15,9 @@ std::string InOutErrorMessage(unsigned errorCode)
     case 100: return "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCC\x96\x96\x94\xF6\x88\xC8\x8D\x7E\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x82\xDC\x82\xB5\x82\xBD"; // ファイルの末尾以降を読み込みました
     case 101: return "\x83\x66\x83\x42\x83\x58\x83\x4E\x82\xAA\x82\xA2\x82\xC1\x82\xCF\x82\xA2\x82\xC5\x82\xB7"; // ディスクがいっぱいです
     case 106: return "\x93\xFC\x97\xCD\x92\x6C\x82\xAA\x90\x94\x92\x6C\x82\xC5\x82\xCD\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1"; // 入力値が数値ではありません
-    default: {
-        char text[48];
+    default:
         // I/O エラー (n)
-        std::snprintf(text, sizeof text, "I/O " "\x83\x47\x83\x89\x81\x5B" " (%u)", errorCode);
-        return text;
-    }
+        return "I/O " "\x83\x47\x83\x89\x81\x5B" " (" + std::to_string(errorCode) + ")";
     }
 }
 

@@ -10,8 +10,9 @@
 // Strings are quoted runs and #-codes (UTF-16 code units). Portable.
 #pragma once
 
+#include "Exceptions.h"
+
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,9 +34,9 @@ struct FormDescription {
     const FormProperty* Find(std::string_view name) const;
 };
 
-class FormDescriptionError : public std::runtime_error {
+class FormDescriptionError : public Exception {
 public:
-    using std::runtime_error::runtime_error;
+    using Exception::Exception;
 };
 
 // Raises FormDescriptionError on text it cannot read.
