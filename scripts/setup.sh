@@ -14,7 +14,7 @@ fi
 for p in cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
          binutils-mingw-w64-i686 wine32:i386 wine64 locales googletest clang \
          libclang-rt-14-dev xvfb zip unzip python3 imagemagick \
-         xdotool fonts-ipafont-gothic fonts-wine; do
+         xdotool fonts-ipafont-gothic fonts-wine e2fsprogs; do
   have_pkg "$p" || need_apt+=("$p")
 done
 
