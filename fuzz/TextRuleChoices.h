@@ -3,6 +3,8 @@
 
 #include "FuzzInput.h"
 
+#include "model/CaseFunctions.h"
+
 #include "platform/LeadByteSet.h"
 #include "platform/MultiByteText.h"
 
@@ -29,38 +31,15 @@ inline LeadByteSet ChooseLeadBytes(FuzzInput& in)
     return LeadByteSet::ShiftJis();
 }
 
-inline void AsciiUpper(char* text, std::size_t length)
-{
-    for (std::size_t i = 0; i < length; ++i)
-        if (text[i] >= 'a' && text[i] <= 'z') text[i] = static_cast<char>(text[i] - 'a' + 'A');
-}
-
-// Like code page 932: a-z, and small Cyrillic 0x84 0x70-0x91 to capital
-// 0x84 0x40-0x60, character by character. Small yeru 0x84 0x8D becomes
-// 0x84 0x5C, a reverse solidus as trail byte.
-inline void ShiftJisUpper(char* text, std::size_t length)
-{
-    const LeadByteSet leads = LeadByteSet::ShiftJis();
-    for (std::size_t i = 0; i < length;) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (leads.Contains(c) && i + 1 < length) {
-            const auto trail = static_cast<unsigned char>(text[i + 1]);
-            if (c == 0x84 && trail >= 0x70 && trail <= 0x91 && trail != 0x7F)
-                text[i + 1] = static_cast<char>(trail - (trail < 0x80 ? 0x30 : 0x31));
-            i += 2;
-        } else {
-            AsciiUpper(text + i, 1);
-            ++i;
-        }
-    }
-}
+using testcase::AsciiUpperInPlace;
+using testcase::ShiftJisUpperInPlace;
 
 // Deliberately odd, byte by byte: a-z, 0x8D to a reverse solidus wherever
 // it stands, 0x60 to the lead byte 0x81 and 0x9F to a solidus. The search
 // copy then has separators and lead bytes where the text has none.
 inline void OddUpper(char* text, std::size_t length)
 {
-    AsciiUpper(text, length);
+    AsciiUpperInPlace(text, length);
     for (std::size_t i = 0; i < length; ++i) {
         switch (static_cast<unsigned char>(text[i])) {
         case 0x8D: text[i] = '\\'; break;
@@ -76,8 +55,8 @@ using UpperInPlace = void (*)(char*, std::size_t);
 inline UpperInPlace ChooseUpper(FuzzInput& in)
 {
     switch (in.Byte() % 3) {
-    case 0: return AsciiUpper;
-    case 1: return ShiftJisUpper;
+    case 0: return AsciiUpperInPlace;
+    case 1: return ShiftJisUpperInPlace;
     default: return OddUpper;
     }
 }

@@ -1,6 +1,6 @@
 // The configuration file's name and the application title, both taken from
 // the executable's path with multibyte-aware searches.
-#include "CaseFunctions.h"
+#include "model/CaseFunctions.h"
 
 #include "platform/MultiByteText.h"
 

@@ -1,7 +1,7 @@
 // Replace-all ignoring case under Shift-JIS: never at a trail byte, and the
 // unreplaced text comes through unchanged. Each case also checks the
 // reference model the fuzzers and the randomized test compare against.
-#include "CaseFunctions.h"
+#include "model/CaseFunctions.h"
 #include "model/ReplaceModel.h"
 
 #include "platform/MultiByteText.h"

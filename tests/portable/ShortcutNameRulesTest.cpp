@@ -1,6 +1,6 @@
 // From the browser's title to the shortcut name, with Shift-JIS upper-casing
 // standing in for the system's. Each case also checks the reference model.
-#include "CaseFunctions.h"
+#include "model/CaseFunctions.h"
 #include "model/ShortcutNameModel.h"
 
 #include "ShortcutName.h"
