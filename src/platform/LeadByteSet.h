@@ -14,12 +14,6 @@ public:
     }
     bool Contains(unsigned char b) const { return flags_[b]; }
     bool Contains(char c) const { return flags_[static_cast<unsigned char>(c)]; }
-    bool Empty() const
-    {
-        for (bool f : flags_)
-            if (f) return false;
-        return true;
-    }
 
     // Code page 932 (Shift-JIS): 0x81-0x9F and 0xE0-0xFC.
     static LeadByteSet ShiftJis()

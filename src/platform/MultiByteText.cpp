@@ -9,13 +9,13 @@ std::string UpperCopy(std::string_view s, const CaseRules& rules)
     return copy;
 }
 
-// First position at or after from where q stands in s and which is not a
-// trail byte (confirmed by the case rules), or npos.
-std::size_t FindOccurrence(std::string_view s, std::string_view q, std::size_t from,
-                           const LeadByteSet& leads, const CaseRules& rules)
+// First position where q stands in s and which is not a trail byte
+// (confirmed by the case rules), or npos.
+std::size_t FindOccurrence(std::string_view s, std::string_view q, const LeadByteSet& leads,
+                           const CaseRules& rules)
 {
     if (s.empty() || q.empty()) return std::string_view::npos;
-    for (std::size_t c = s.find(q, from); c != std::string_view::npos; c = s.find(q, c + 1)) {
+    for (std::size_t c = s.find(q); c != std::string_view::npos; c = s.find(q, c + 1)) {
         if (!IsTrailByteAt(s, c, leads) && rules.confirmEqual(s.data() + c, q.data(), q.size()))
             return c;
     }
@@ -48,7 +48,7 @@ std::string ReplaceAllIgnoringCase(std::string_view text, std::string_view patte
     std::string result;
     result.reserve(text.size());
     while (!search.empty()) {
-        const std::size_t k = FindOccurrence(search, upperPattern, 0, leads, rules);
+        const std::size_t k = FindOccurrence(search, upperPattern, leads, rules);
         if (k == std::string_view::npos) break;
         result.append(rest.substr(0, k));
         result.append(replacement);

@@ -35,11 +35,6 @@ private:
     Handle handle_ = Traits::Invalid();
 };
 
-struct KernelHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::CloseHandle(h); }
-};
 // Files report failure as INVALID_HANDLE_VALUE, not as a null handle.
 struct FileHandleTraits {
     using Handle = HANDLE;
@@ -52,6 +47,5 @@ struct FontTraits {
     static void Close(Handle h) { ::DeleteObject(h); }
 };
 
-using UniqueHandle = UniqueOwner<KernelHandleTraits>;
 using UniqueFileHandle = UniqueOwner<FileHandleTraits>;
 using UniqueFont = UniqueOwner<FontTraits>;

@@ -21,8 +21,6 @@ public:
     HWND Window() const { return window_; }
     // Destroys the window and waits until it is gone.
     void Close();
-    // Lets a handler that blocks (a hung window) go on.
-    HANDLE ReleaseEvent() const { return release_; }
 
 private:
     void Serve(std::function<HWND()> create);
